@@ -1,0 +1,80 @@
+#include "atomara/main/frm_about.h"
+
+#include "atomara/main/app_icon.h"
+#include "atomara/main/frm_atomara.h"
+#include "atomara/main/version.h"
+#include "platform/gui/guard.h"
+#include "platform/gui/help_key.h"
+#include "platform/gui/scaling.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace atomara {
+
+using platform::DesignPx;
+using platform::DesignRect;
+
+TfrmAbout::TfrmAbout(const TfrmAtomara* mainWindow)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                           | Qt::WindowStaysOnTopHint)
+    , lblVer_(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("About Atomara"));
+    setFixedSize(platform::DesignSize(455, 392));
+
+    auto* imgIcon = new QLabel(this);
+    imgIcon->setPixmap(AppIcon().pixmap(DesignPx(32), DesignPx(32)));
+    imgIcon->setGeometry(DesignRect(16, 16, 32, 32));
+
+    QFont versionFont = font();
+    versionFont.setBold(true);
+    lblVer_->setFont(versionFont);
+    lblVer_->move(DesignPx(64), DesignPx(24));
+
+    auto* text = new QLabel(this);
+    text->setWordWrap(true);
+    text->setTextFormat(Qt::RichText);
+    text->setOpenExternalLinks(false);
+    text->setGeometry(DesignRect(16, 64, 423, 260));
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setText(QStringLiteral(
+        "<p>An interactive periodic table of the elements 1 to 109.</p>"
+        "<p>Click an element to select it; the tiles show each element's category by the colour of "
+        "its number and its state of matter at the chosen temperature by the colour of its symbol.</p>"
+        "<p><b>Please note:</b> the element data were compiled from openly licensed reference data "
+        "and are given for education and orientation. Values of synthetic and rare elements are often "
+        "estimates. Check critical values against a primary source before you rely on them.</p>"
+        "<p>This program is free software under the GNU General Public License, version 3 or later. "
+        "The data sources and their licences are listed in DATA-SOURCES.md.</p>"));
+
+    auto* butOK = new QPushButton(QStringLiteral("OK"), this);
+    butOK->setGeometry(DesignRect(188, 344, 80, 30));
+    butOK->setDefault(true);
+    connect(butOK, &QPushButton::clicked, this, platform::Guarded([this] { butOKClick(); }));
+
+    platform::InstallHelpKey(this, [mainWindow] { return mainWindow ? mainWindow->HelpFile() : QString(); },
+                             help::About);
+    FormCreate(mainWindow);
+}
+
+void TfrmAbout::FormCreate(const TfrmAtomara* mainWindow)
+{
+    lblVer_->setText(QString::fromLatin1(kVersionText));
+    lblVer_->adjustSize();
+    setWindowIcon(AppIcon());
+    if (mainWindow) {
+        const QRect main = mainWindow->frameGeometry();
+        move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
+    }
+}
+
+void TfrmAbout::CenterOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+} // namespace atomara

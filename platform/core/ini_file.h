@@ -1,0 +1,50 @@
+#pragma once
+// Private-profile (INI) files, read and written key by key:
+//
+//   [Section]
+//   Key=Value
+//
+// Section and key names match without regard to case; blanks around names and values
+// are ignored and one pair of enclosing quotes is taken off a value. Nothing stays
+// open between calls and a missing file reads as all keys missing. A write replaces
+// the whole file through a temporary file, so a failure never leaves half a file.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace platform {
+
+// Values are cut to this many characters, as a 1024-byte read buffer would.
+constexpr std::size_t kMaxProfileValueLength = 1023;
+
+std::string GetPrivateProfileString(const std::filesystem::path& file, std::string_view section,
+                                    std::string_view key, std::string_view fallback);
+std::error_code WritePrivateProfileString(const std::filesystem::path& file, std::string_view section,
+                                          std::string_view key, std::string_view value);
+
+// Typed access in the manner the settings code expects. Writes raise
+// EIniFileException ("Unable to write to %s") when the file cannot be written.
+class IniFile {
+public:
+    explicit IniFile(std::filesystem::path file);
+
+    const std::filesystem::path& FileName() const { return file_; }
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+    // Decimal, "$FF" or "0xFF"; text that does not convert gives the fallback.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const;
+    // An integer; anything but 0 is true.
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    std::filesystem::path file_;
+};
+
+} // namespace platform

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Starts the real program under a virtual display with a fresh settings folder,
+# answers the first-start windows as a user would, and checks what it wrote.
+set -euo pipefail
+program=$1
+settings=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$settings"' EXIT
+
+display=:$((100 + RANDOM % 800))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$program" "$settings" &
+pid=$!
+
+# Waits for a window with this exact title and presses a key in it.
+press_in() {
+  local title=$1 key=$2 id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || { echo "no window titled '$title'"; exit 1; }
+  # No window manager here: focus the window ourselves, then type into it.
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  sleep 0.2
+  xdotool key "$key"
+}
+
+press_in "Please Read Carefully" Return
+# A desktop without silver button faces gets the colour warning and the options.
+if grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null; then :; else
+  sleep 1
+  if xdotool search --onlyvisible --name "^Colors - Atomara\$" >/dev/null 2>&1; then
+    press_in "Colors - Atomara" Return
+    press_in "Options" Escape
+  fi
+fi
+for _ in $(seq 50); do grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null && break; sleep 0.1; done
+xdotool search --name "^Atomara v1.7\$" >/dev/null || { echo "main window not shown"; exit 1; }
+
+grep -qx $'Read=1\r' "$settings/atomara.ini" || { echo "About/Read not written"; cat "$settings/atomara.ini"; exit 1; }
+grep -Eq $'^Background=(Gray|Default)\r$' "$settings/atomara.ini" || { echo "Colors/Background not written"; exit 1; }
+echo "atomara end to end: 1 passed, 0 failed"
