@@ -42,13 +42,12 @@ TfrmAbout::TfrmAbout(const TfrmAtomara* mainWindow)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setText(QStringLiteral(
         "<p>An interactive periodic table of the elements 1 to 109.</p>"
-        "<p>Click an element to select it; the tiles show each element's category by the colour of "
-        "its number and its state of matter at the chosen temperature by the colour of its symbol.</p>"
-        "<p><b>Please note:</b> the element data were compiled from openly licensed reference data "
-        "and are given for education and orientation. Values of synthetic and rare elements are often "
-        "estimates. Check critical values against a primary source before you rely on them.</p>"
-        "<p>This program is free software under the GNU General Public License, version 3 or later. "
-        "The data sources and their licences are listed in DATA-SOURCES.md.</p>"));
+        "<p>The colour of a tile's number shows the element's category, the colour of its symbol "
+        "its state of matter at the chosen temperature.</p>"
+        "<p><b>Please note:</b> the data come from openly licensed reference tables and are meant "
+        "for learning. Values of synthetic and rare elements are often estimates; check critical "
+        "values against a primary source.</p>"
+        "<p>Free software under the GNU General Public License, version 3 or later.</p>"));
 
     auto* butOK = new QPushButton(QStringLiteral("OK"), this);
     butOK->setGeometry(DesignRect(188, 344, 80, 30));

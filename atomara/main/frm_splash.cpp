@@ -44,9 +44,9 @@ TfrmSplash::TfrmSplash(int timerIntervalMs)
     lblVer_->move(DesignPx(78), DesignPx(64));
     lblVer_->adjustSize();
 
-    auto* subtitle = new QLabel(QStringLiteral("An interactive periodic table of the elements 1 to 109"), this);
-    subtitle->move(DesignPx(78), DesignPx(104));
-    subtitle->adjustSize();
+    auto* subtitle = new QLabel(QStringLiteral("The periodic table of the elements 1 to 109"), this);
+    subtitle->setWordWrap(true);
+    subtitle->setGeometry(DesignRect(78, 100, 370, 40));
     auto* loading = new QLabel(QStringLiteral("Loading element data..."), this);
     loading->move(DesignPx(78), DesignPx(150));
     loading->adjustSize();

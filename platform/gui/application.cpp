@@ -46,7 +46,6 @@ QString ApplicationTitle() { return Title(); }
 void SetApplicationTitle(const QString& title)
 {
     Title() = title;
-    QApplication::setApplicationDisplayName(title);
 }
 
 void InitPlatformFromDesktop()

@@ -25,8 +25,9 @@ TEST(ShippedData, HasOneBlockPerElementWithCrLfLines)
     ASSERT_TRUE(bytes);
     EXPECT_EQ(Shipped().Lines().size(), static_cast<std::size_t>(kElementCount * kFieldsPerElement));
     for (std::size_t i = 0; i < bytes->size(); ++i) {
-        if ((*bytes)[i] == '\n')
+        if ((*bytes)[i] == '\n') {
             ASSERT_TRUE(i > 0 && (*bytes)[i - 1] == '\r') << "bare LF at byte " << i;
+        }
     }
     EXPECT_TRUE(bytes->ends_with("\r\n"));
     EXPECT_EQ(Shipped().Field(1, field::Symbol), "H");
@@ -39,8 +40,9 @@ TEST(ShippedData, NumericFieldsAreUnknownOrNumbers)
     for (int n = 1; n <= kElementCount; ++n) {
         for (int f = field::FirstNumeric; f <= field::LastNumeric; ++f) {
             const auto& text = Shipped().Field(n, f);
-            if (text != kUnknownValue)
+            if (text != kUnknownValue) {
                 EXPECT_TRUE(platform::TryStrToFloat(text, '.')) << "element " << n << " field " << f << ": " << text;
+            }
         }
         // Every display field is unknown exactly when its numeric twin is.
         for (int d : {2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}) {
