@@ -1,25 +1,29 @@
 #include "atomara/main/frm_atomara.h"
 
+#include "atomara/controls/element_tile.h"
 #include "atomara/data/settings_folder.h"
+#include "atomara/data/table_layout.h"
 #include "atomara/main/app_icon.h"
 #include "atomara/main/frm_about.h"
 #include "atomara/main/frm_splash.h"
+#include "atomara/main/table_panel.h"
 #include "atomara/main/version.h"
 #include "atomara/tools/frm_options.h"
 #include "platform/core/decimal_separator.h"
+#include "platform/core/errors.h"
 #include "platform/core/ini_file.h"
 #include "platform/gui/application.h"
 #include "platform/gui/dialogs.h"
 #include "platform/gui/guard.h"
 #include "platform/gui/help_key.h"
+#include "platform/gui/paint_box.h"
 #include "platform/gui/scaling.h"
 #include "platform/gui/text.h"
 
-#include <QFrame>
+#include <QEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 namespace atomara {
 
@@ -27,16 +31,18 @@ TfrmAtomara::TfrmAtomara(ProgramLocation location)
     : location_(std::move(location))
 {
     setWindowIcon(AppIcon());
+    setMinimumSize(platform::DesignSize(kMinimumTrackingSize.width, kMinimumTrackingSize.height));
+    QFont windowFont = font();
+    windowFont.setPixelSize(platform::DesignPx(13));
+    setFont(windowFont);
+
+    client_ = new ClientArea(this);
+    setCentralWidget(client_);
+    CreateToolBar();
+    CreateStatusBar();
+    CreateTable();
+    client_->OnResize = [this] { platform::RunGuarded([this] { LayoutClientArea(); }); };
     resize(platform::DesignSize(538, 339));
-    PeriodicTable_ = new QFrame(this);
-    PeriodicTable_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    PeriodicTable_->setAutoFillBackground(true);
-    lblSummary_ = new QLabel(PeriodicTable_);
-    lblSummary_->setAlignment(Qt::AlignCenter);
-    auto* layout = new QVBoxLayout(PeriodicTable_);
-    layout->addWidget(lblSummary_);
-    setCentralWidget(PeriodicTable_);
-    SetTableColor(tableColor_);
     platform::InstallHelpKey(this, [this] { return helpFile_; }, help::MainWindow);
 }
 
@@ -47,12 +53,16 @@ std::filesystem::path TfrmAtomara::SettingsFile() const
     return std::filesystem::path(settingsFolder_) / kSettingsFileName;
 }
 
+QWidget* TfrmAtomara::PeriodicTable() const { return PeriodicTable_; }
+
 void TfrmAtomara::SetTableColor(platform::TColor color)
 {
     tableColor_ = color;
-    QPalette palette = PeriodicTable_->palette();
-    palette.setColor(QPalette::Window, platform::ToQColor(color));
-    PeriodicTable_->setPalette(palette);
+    PeriodicTable_->SetColor(color);
+    for (TElement* tile : ElementTiles)
+        if (tile)
+            tile->SetColor(color);
+    PeriodicTable_->update();
 }
 
 void TfrmAtomara::AdoptSplash(std::unique_ptr<TfrmSplash> splash) { splash_ = std::move(splash); }
@@ -62,41 +72,61 @@ void TfrmAtomara::FormCreate()
     setWindowTitle(QString::fromLatin1(kMainCaption));
     settingsFolder_ = SettingsFolderFromArgument(location_.settingsArgument, location_.programFolder.string(), '/');
     legendColors_ = LoadColors(platform::IniFile(SettingsFile()), legendColors_);
+    for (std::size_t i = 0; i < kLegendCount; ++i) {
+        QPalette palette = legendLabels_[i]->palette();
+        palette.setColor(QPalette::WindowText, platform::ToQColor(legendColors_[i]));
+        legendLabels_[i]->setPalette(palette);
+    }
     helpFile_ = QString::fromStdString((location_.programFolder / kHelpFileName).string());
-
     savedHintColor_ = QToolTip::palette().color(QPalette::ToolTipBase);
 
-    LoadElementData();
+    elementData_ = ElementData::Load(location_.programFolder / kElementDataFileName, platform::DecimalSeparator());
     CreateTiles();
+    CreateGroupLabels();
+    LayoutLegend();
+
+    // Until the settings file is read: element 1 selected, room temperature.
+    ElementClick(ElementTile(1), Qt::LeftButton);
+    ApplyTemperature();
+    platform::RunGuarded([this] { LoadWallpaper(location_.programFolder / "atomback.bmp"); });
     ApplyNamingScheme(false);
 }
 
-void TfrmAtomara::LoadElementData()
+void TfrmAtomara::LoadWallpaper(const std::filesystem::path& picture)
 {
-    elementData_ = ElementData::Load(location_.programFolder / kElementDataFileName, platform::DecimalSeparator());
+    QPixmap pixmap;
+    if (!pixmap.load(QString::fromStdString(picture.string())))
+        throw platform::EFOpenError(picture.string());
+    imgWallpaper_ = pixmap;
+    pntBackGround_->update();
 }
 
-void TfrmAtomara::CreateTiles()
+void TfrmAtomara::ApplyTemperature()
 {
-    tiles_.assign(kElementCount + 1, TileData{});
-    for (int n = 1; n <= kElementCount; ++n) {
-        platform::ProcessMessages(); // keeps the splash painted
-        tiles_[static_cast<std::size_t>(n)] = TileDataFor(elementData_, n, platform::DecimalSeparator());
+    for (int n = 1; n <= kElementCount; ++n)
+        ElementTile(n)->SetTemperature(CurrentTemperature);
+}
+
+void TfrmAtomara::ElementClick(TElement* tile, Qt::MouseButton /*button*/)
+{
+    const int n = std::stoi(tile->Number());
+    if (n != SelectedElement || !tile->Selected()) {
+        if (SelectedElement >= 1 && SelectedElement <= kElementCount)
+            ElementTile(SelectedElement)->SetSelected(false);
+        SelectedElement = n;
+        tile->SetSelected(true);
     }
-    lblSummary_->setText(QStringLiteral("%1 elements loaded, %2 to %3")
-                             .arg(kElementCount)
-                             .arg(platform::FromAnsi(tiles_[1].name), platform::FromAnsi(tiles_[kElementCount].name)));
+    platform::ProcessMessages();
 }
 
 void TfrmAtomara::ApplyNamingScheme(bool /*updateInfo*/)
 {
-    if (tiles_.empty())
-        return;
     for (int n = kFirstSchemeElement; n <= kLastSchemeElement; ++n) {
         const auto scheme = NameUnderScheme(namingScheme_, n);
-        tiles_[static_cast<std::size_t>(n)].symbol = scheme->symbol;
-        tiles_[static_cast<std::size_t>(n)].name = scheme->name;
+        ElementTile(n)->SetSymbol(scheme->symbol);
+        ElementTile(n)->SetHint(scheme->name);
     }
+    PeriodicTableResize();
     update();
 }
 
@@ -107,6 +137,17 @@ void TfrmAtomara::showEvent(QShowEvent* event)
         return;
     shown_ = true;
     platform::RunGuarded([this] { FormShow(); });
+}
+
+void TfrmAtomara::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Minimizing leaves the layout alone; coming back from it lays the table out again.
+    if (wasMinimized_ && !isMinimized())
+        platform::RunGuarded([this] { FormResize(); });
+    wasMinimized_ = isMinimized();
 }
 
 void TfrmAtomara::FormShow()

@@ -1,3 +1,4 @@
+#include "atomara/controls/element_tile.h"
 #include "atomara/main/frm_about.h"
 #include "atomara/main/frm_splash.h"
 #include "atomara/main/startup.h"
@@ -6,6 +7,7 @@
 #include "platform/core/ini_file.h"
 #include "platform/gui/application.h"
 #include "platform/gui/scripted_dialogs.h"
+#include "tests/support/qt_gtest.h"
 #include "tests/support/temp_folder.h"
 
 #include <QTest>
@@ -20,8 +22,8 @@ class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::filesystem::copy_file(std::filesystem::path(ATOMARA_RESOURCES) / "atomara.bkp",
-                                   programFolder.Path() / "atomara.bkp");
+        for (const char* file : {"atomara.bkp", "atomback.bmp"})
+            std::filesystem::copy_file(std::filesystem::path(ATOMARA_RESOURCES) / file, programFolder.Path() / file);
         platform::SetSystemPalette(platform::ClassicSystemPalette());
     }
     void TearDown() override { platform::SetSystemPalette(platform::ClassicSystemPalette()); }
@@ -68,8 +70,8 @@ TEST_F(StartupTest, FirstStartShowsTheNoticeAndCreatesEveryWindow)
     EXPECT_TRUE(dialogs.messages.empty()); // silver button faces: no colour warning
     EXPECT_TRUE(Settings().ReadBool("About", "Read", false));
     EXPECT_EQ(Settings().ReadString("Colors", "Background", ""), "Gray");
-    EXPECT_EQ(windows->frmAtomara->Tile(26).symbol, "Fe");
-    EXPECT_EQ(windows->frmAtomara->Tile(104).symbol, "Unq");
+    EXPECT_EQ(windows->frmAtomara->ElementTile(26)->Symbol(), "Fe");
+    EXPECT_EQ(windows->frmAtomara->ElementTile(104)->Symbol(), "Unq");
 
     // The about window is centred over the main window as it stood at creation.
     const QRect main = windows->frmAtomara->frameGeometry();

@@ -2,6 +2,7 @@
 #include "platform/gui/application.h"
 #include "platform/gui/guard.h"
 #include "platform/gui/scripted_dialogs.h"
+#include "tests/support/qt_gtest.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,0 +1,60 @@
+#pragma once
+// Window parts of the main window that Qt has no ready equal for: the client area that
+// reports its resizes, and the table panel with its single border and lowered bevel.
+#include "platform/core/colors.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace atomara {
+
+class ClientArea : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    std::function<void()> OnResize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// The table: a 2-pixel sunken border around a client area, which carries a 1-pixel
+// lowered bevel and holds the tiles, so that child positions are client positions.
+class TablePanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kBorder = 2;
+
+    explicit TablePanel(QWidget* parent);
+    QWidget* Client() const { return client_; }
+    void SetColor(platform::TColor color);
+
+signals:
+    void mousePressed(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QWidget* client_;
+};
+
+// A panel with a single dark border, such as the legend.
+class BorderedPanel : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+signals:
+    void mousePressed(Qt::MouseButton button);
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+} // namespace atomara
