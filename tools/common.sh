@@ -4,7 +4,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=$here/build
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2
           xvfb xauth x11-utils xdotool fonts-dejavu-core python3 units)
 
 install_missing_packages() {

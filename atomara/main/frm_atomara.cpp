@@ -32,9 +32,7 @@ TfrmAtomara::TfrmAtomara(ProgramLocation location)
 {
     setWindowIcon(AppIcon());
     setMinimumSize(platform::DesignSize(kMinimumTrackingSize.width, kMinimumTrackingSize.height));
-    QFont windowFont = font();
-    windowFont.setPixelSize(platform::DesignPx(13));
-    setFont(windowFont);
+    setFont(platform::WindowFont(13));
 
     client_ = new ClientArea(this);
     setCentralWidget(client_);

@@ -75,14 +75,14 @@ void TfrmAtomara::PeriodicTableResize()
     const int tableWidth = PeriodicTable_->width();
     const int tableHeight = PeriodicTable_->height();
 
-    const QString face = pntBackGround_->font().family();
+    // Sizes are tried in the background's font face.
+    QFont tableFont = pntBackGround_->font();
     const int room = SymbolRoom(tableWidth, ElementTile(1)->Depth(), ElementTile(1)->MaxDepth());
-    const int pointSize = ChooseTableFontSize(room, [&face](int size) {
-        return QFontMetrics(QFont(face, size)).horizontalAdvance(QStringLiteral("Une"));
-    });
-    QFont tableFont = PeriodicTable_->font();
-    tableFont.setFamily(face);
-    tableFont.setPointSize(pointSize);
+    tableFont.setPointSize(ChooseTableFontSize(room, [&tableFont](int size) {
+        QFont candidate = tableFont;
+        candidate.setPointSize(size);
+        return QFontMetrics(candidate).horizontalAdvance(QStringLiteral("Une"));
+    }));
     PeriodicTable_->setFont(tableFont);
 
     TableLayoutInput input;

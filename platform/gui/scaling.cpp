@@ -47,3 +47,16 @@ QRect TwipsRect(int left, int top, int width, int height)
 }
 
 } // namespace platform
+
+namespace platform {
+
+QFont WindowFont(int designPixels)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                      font.family()});
+    font.setPixelSize(DesignPx(designPixels));
+    return font;
+}
+
+} // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // Window geometry is written in design units and converted here, once, to device
 // pixels: atomara designs at 120 dots per inch, convert in twips (1/1440 inch).
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -25,5 +26,13 @@ int ToDesignPx(int devicePixels);
 
 int TwipsPx(int twips);
 QRect TwipsRect(int left, int top, int width, int height);
+
+} // namespace platform
+
+namespace platform {
+
+// The programs' window font: a narrow sans serif like the one their layouts were
+// measured with, `designPixels` high at the design resolution.
+QFont WindowFont(int designPixels);
 
 } // namespace platform
