@@ -8,6 +8,7 @@
 #include "atomara/main/frm_splash.h"
 #include "atomara/main/table_panel.h"
 #include "atomara/main/version.h"
+#include "atomara/tools/frm_element_info.h"
 #include "atomara/tools/frm_options.h"
 #include "platform/core/decimal_separator.h"
 #include "platform/core/errors.h"
@@ -22,6 +23,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 #include <QToolTip>
 
@@ -39,9 +41,10 @@ TfrmAtomara::TfrmAtomara(ProgramLocation location)
     CreateToolBar();
     CreateStatusBar();
     CreateTable();
+    CreateMenus();
+    CreatePopupMenu();
     client_->OnResize = [this] { platform::RunGuarded([this] { LayoutClientArea(); }); };
-    resize(platform::DesignSize(538, 339));
-    platform::InstallHelpKey(this, [this] { return helpFile_; }, help::MainWindow);
+    resize(platform::DesignSize(538, 339) + QSize(0, menuBar()->sizeHint().height()));
 }
 
 TfrmAtomara::~TfrmAtomara() = default;
@@ -82,12 +85,9 @@ void TfrmAtomara::FormCreate()
     CreateTiles();
     CreateGroupLabels();
     LayoutLegend();
-
-    // Until the settings file is read: element 1 selected, room temperature.
-    ElementClick(ElementTile(1), Qt::LeftButton);
-    ApplyTemperature();
-    platform::RunGuarded([this] { LoadWallpaper(location_.programFolder / "atomback.bmp"); });
-    ApplyNamingScheme(false);
+    WireMouse();
+    // A bad settings file is reported and leaves the rest of the start-up alone.
+    platform::RunGuarded([this] { LoadSettings(); });
 }
 
 void TfrmAtomara::LoadWallpaper(const std::filesystem::path& picture)
@@ -99,25 +99,7 @@ void TfrmAtomara::LoadWallpaper(const std::filesystem::path& picture)
     pntBackGround_->update();
 }
 
-void TfrmAtomara::ApplyTemperature()
-{
-    for (int n = 1; n <= kElementCount; ++n)
-        ElementTile(n)->SetTemperature(CurrentTemperature);
-}
-
-void TfrmAtomara::ElementClick(TElement* tile, Qt::MouseButton /*button*/)
-{
-    const int n = std::stoi(tile->Number());
-    if (n != SelectedElement || !tile->Selected()) {
-        if (SelectedElement >= 1 && SelectedElement <= kElementCount)
-            ElementTile(SelectedElement)->SetSelected(false);
-        SelectedElement = n;
-        tile->SetSelected(true);
-    }
-    platform::ProcessMessages();
-}
-
-void TfrmAtomara::ApplyNamingScheme(bool /*updateInfo*/)
+void TfrmAtomara::ApplyNamingScheme(bool updateInfo)
 {
     for (int n = kFirstSchemeElement; n <= kLastSchemeElement; ++n) {
         const auto scheme = NameUnderScheme(namingScheme_, n);
@@ -126,6 +108,8 @@ void TfrmAtomara::ApplyNamingScheme(bool /*updateInfo*/)
     }
     PeriodicTableResize();
     update();
+    if (updateInfo && tools_.elementInfo)
+        tools_.elementInfo->UpdateInfo(SelectedElement);
 }
 
 void TfrmAtomara::showEvent(QShowEvent* event)
@@ -146,6 +130,7 @@ void TfrmAtomara::changeEvent(QEvent* event)
     if (wasMinimized_ && !isMinimized())
         platform::RunGuarded([this] { FormResize(); });
     wasMinimized_ = isMinimized();
+    platform::RunGuarded([this] { FollowMinimize(); });
 }
 
 void TfrmAtomara::FormShow()

@@ -11,8 +11,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+class QAction;
+class QActionGroup;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class QToolButton;
 
@@ -25,6 +30,11 @@ namespace atomara {
 class TElement;
 class TfrmSplash;
 class TfrmOptions;
+class TfrmElementInfo;
+class TfrmGraph;
+class TfrmSetTemperature;
+class TfrmFindElement;
+class TfrmAbout;
 class ClientArea;
 class TablePanel;
 
@@ -33,6 +43,26 @@ class TablePanel;
 struct ProgramLocation {
     std::filesystem::path programFolder;
     std::optional<std::string> settingsArgument;
+};
+
+// The other program-wide windows, which the main window's commands open and whose
+// state its settings code reads and writes.
+struct ToolWindows {
+    TfrmElementInfo* elementInfo = nullptr;
+    TfrmGraph* graph = nullptr;
+    TfrmSetTemperature* setTemperature = nullptr;
+    TfrmFindElement* findElement = nullptr;
+    TfrmAbout* about = nullptr;
+    TfrmOptions* options = nullptr;
+};
+
+// What a menu item, tool bar button, popup item or tile asks the main window to do.
+enum class Command {
+    File, SaveConfigNow, SaveConfigOnExit, Exit,
+    Toolbar, StatusBar, ElementOnTop, TrendsOnTop,
+    IupacProvisional, IupacRecommended, AcsRecommended, Options,
+    FindElement, SetTemperature, ElementInfoMenu, ElementInfoShow, Graph,
+    HelpContents, About,
 };
 
 class TfrmAtomara : public QMainWindow {
@@ -54,7 +84,10 @@ public:
     platform::TColor TableColor() const { return tableColor_; }
     void SetTableColor(platform::TColor color);
 
-    int SelectedElement = 1;
+    void SetToolWindows(const ToolWindows& windows);
+    const ToolWindows& Tools() const { return tools_; }
+
+    int SelectedElement = 0; // 0 until start-up selects one
     float CurrentTemperature = 298.15f; // kelvin
     static constexpr platform::TColor TileHintColor = 0x00FFFFBF;
 
@@ -86,11 +119,37 @@ public:
     const QPixmap& Wallpaper() const { return imgWallpaper_; }
     void LoadWallpaper(const std::filesystem::path& picture);
 
+    // Selection, hover texts and keys (frm_atomara_selection.cpp).
     void ElementClick(TElement* tile, Qt::MouseButton button);
+    void TableMouseDown(Qt::MouseButton button);
+    void Status(QObject* sender);
+    void ClearStatus();
+    void LegendDblClick();
+    void FormKeyDown(int key);
+    bool AppMessage(QObject* receiver, QEvent* event);
+    void UpdateTempStatus(const QObject* sender);
+
+    // Commands (frm_atomara_commands.cpp).
+    void MenuClick(Command command);
+    void MenuTrendsClick(int item); // 0 "&None", 1..14 the properties
+    int CheckedTrend() const { return checkedTrend_; }
+    QAction* Action(Command command) const;
+    QAction* TrendAction(int item) const;
+    QMenu* Popup() const { return PopupMenu_; }
+
+    // Settings file (frm_atomara_settings.cpp).
+    void LoadSettings();
+    void SaveSettings();
+    const std::filesystem::path& WallpaperPath() const { return wallpaperPath_; }
+
+signals:
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Creation of the window's parts (frm_atomara_controls.cpp).
@@ -102,6 +161,14 @@ private:
     void CreateLegend();
     void LayoutClientArea();
     void LayoutLegend();
+
+    void CreateMenus();
+    void CreatePopupMenu();
+    void WireMouse();
+    void FollowMinimize();
+    void ShowElementInfo();
+    void SetOnTop(QWidget* window, bool onTop);
+    bool IsElementTile(const QObject* object) const;
 
     // Painting (frm_atomara_layout.cpp).
     void BackgroundPaint(QPainter& painter);
@@ -123,6 +190,17 @@ private:
     std::unique_ptr<TfrmSplash> splash_;
     bool shown_ = false;
     bool wasMinimized_ = false;
+    ToolWindows tools_;
+    int checkedTrend_ = 0;
+    std::filesystem::path wallpaperPath_;
+
+    std::vector<std::pair<Command, QAction*>> actions_;
+    std::array<QAction*, 15> trendActions_{};
+    QActionGroup* namingGroup_ = nullptr;
+    QActionGroup* trendGroup_ = nullptr;
+    QMenu* PopupMenu_ = nullptr;
+    QAction* mnuElementInfoPop_ = nullptr;
+    QAction* N6_ = nullptr;
 
     ClientArea* client_ = nullptr;
     QWidget* ToolBar_ = nullptr;

@@ -44,6 +44,8 @@ std::unique_ptr<AtomaraWindows> StartAtomara(const StartupOptions& options)
     windows->frmFindElement = std::make_unique<TfrmFindElement>(main);
     windows->frmAbout = std::make_unique<TfrmAbout>(main);
     windows->frmOptions = std::make_unique<TfrmOptions>(main);
+    main->SetToolWindows({windows->frmElementInfo.get(), windows->frmGraph.get(), windows->frmSetTemperature.get(),
+                          windows->frmFindElement.get(), windows->frmAbout.get(), windows->frmOptions.get()});
     windows->frmOptions->StartupFlag = false;
     return windows;
 }

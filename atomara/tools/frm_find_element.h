@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+class QTabWidget;
+
 namespace atomara {
 
 class TfrmAtomara;
@@ -11,8 +13,13 @@ class TfrmFindElement : public QDialog {
 public:
     explicit TfrmFindElement(TfrmAtomara* mainWindow);
 
+    enum Page { tabName = 0, tabSymbol = 1, tabProperty = 2 };
+    int ActivePage() const;
+    void SetActivePage(int page);
+
 private:
     TfrmAtomara* main_;
+    QTabWidget* pages_;
 };
 
 } // namespace atomara

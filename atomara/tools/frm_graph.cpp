@@ -13,6 +13,8 @@ TfrmGraph::TfrmGraph(TfrmAtomara* mainWindow)
 {
     setWindowTitle(QStringLiteral("Trend Graph - Atomara"));
     resize(platform::DesignSize(560, 420));
+    setMinimumSize(platform::DesignSize(287, 257));
+    Colors = {platform::clWindow, platform::clRed, platform::clBlue, platform::clWindowText, platform::clGreen};
     platform::InstallHelpKey(this, [this] { return main_->HelpFile(); }, help::TrendGraph);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+class QTabWidget;
+
 namespace atomara {
 
 class TfrmAtomara;
@@ -11,8 +13,15 @@ class TfrmSetTemperature : public QDialog {
 public:
     explicit TfrmSetTemperature(TfrmAtomara* mainWindow);
 
+    enum Page { tabKelvin = 0, tabCelsius = 1, tabFarenheit = 2 };
+    int ActivePage() const;
+    void SetActivePage(int page);
+    // Runs before the page changes, so the window can carry its entry across.
+    void PageChange();
+
 private:
     TfrmAtomara* main_;
+    QTabWidget* pages_;
 };
 
 } // namespace atomara

@@ -5,6 +5,8 @@
 #include <QString>
 
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 
 namespace platform {
@@ -24,6 +26,8 @@ public:
     // Opens topic `topic` of the help file `helpFile` (a path ending in ".hlp");
     // topic 0 is the contents page.
     virtual void ShowHelp(const QString& helpFile, int topic) = 0;
+    // Opens a popup menu at a screen position and runs the chosen item.
+    virtual void PopupMenu(QMenu& menu, const QPoint& at) = 0;
 };
 
 // The implementation in use; QtDialogs until another is installed.

@@ -3,6 +3,7 @@
 #include "platform/gui/help_viewer.h"
 
 #include <QDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace platform {
@@ -51,6 +52,8 @@ MessageResult QtDialogs::MessageBox(QWidget* parent, const QString& title, const
 }
 
 int QtDialogs::ShowModal(QDialog& dialog) { return dialog.exec(); }
+
+void QtDialogs::PopupMenu(QMenu& menu, const QPoint& at) { menu.exec(at); }
 
 void QtDialogs::ShowHelp(const QString& helpFile, int topic) { HelpViewer::Instance().ShowTopic(helpFile, topic); }
 

@@ -9,6 +9,7 @@ public:
                              MessageButtons buttons) override;
     int ShowModal(QDialog& dialog) override;
     void ShowHelp(const QString& helpFile, int topic) override;
+    void PopupMenu(QMenu& menu, const QPoint& at) override;
 };
 
 } // namespace platform

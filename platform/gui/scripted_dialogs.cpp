@@ -1,6 +1,8 @@
 #include "platform/gui/scripted_dialogs.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 
 namespace platform {
 namespace {
@@ -32,6 +34,15 @@ int ScriptedDialogs::ShowModal(QDialog& dialog)
     auto handler = std::move(modalHandlers_.front());
     modalHandlers_.pop_front();
     return handler(dialog);
+}
+
+void ScriptedDialogs::PopupMenu(QMenu& menu, const QPoint&)
+{
+    QStringList items;
+    for (const QAction* action : menu.actions())
+        if (action->isVisible())
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    popupMenus.push_back(items);
 }
 
 void ScriptedDialogs::ShowHelp(const QString& helpFile, int topic) { helpRequests.push_back({helpFile, topic}); }

@@ -27,6 +27,8 @@ public:
                              MessageButtons buttons) override;
     int ShowModal(QDialog& dialog) override;
     void ShowHelp(const QString& helpFile, int topic) override;
+    // Records the visible items of the menu (separators as "-") and runs none.
+    void PopupMenu(QMenu& menu, const QPoint& at) override;
 
     // Answers for the next message boxes, in order.
     void AnswerMessages(std::initializer_list<MessageResult> answers);
@@ -36,6 +38,7 @@ public:
     std::vector<Message> messages;
     QStringList modalTitles;
     std::vector<HelpRequest> helpRequests;
+    std::vector<QStringList> popupMenus;
 
 private:
     std::deque<MessageResult> answers_;

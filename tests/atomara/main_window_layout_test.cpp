@@ -8,6 +8,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -30,9 +31,10 @@ protected:
     }
     ~MainWindowLayoutTest() override { platform::SetScreenDpi(0); }
 
+    // The designed sizes are those of the client area, below the menu bar.
     void ResizeClient(int width, int height)
     {
-        window->resize(width, height);
+        window->resize(width, height + window->menuBar()->height());
         QCoreApplication::processEvents();
     }
 

@@ -43,4 +43,35 @@ xdotool search --name "^Atomara v1.7\$" >/dev/null || { echo "main window not sh
 
 grep -qx $'Read=1\r' "$settings/atomara.ini" || { echo "About/Read not written"; cat "$settings/atomara.ini"; exit 1; }
 grep -Eq $'^Background=(Gray|Default)\r$' "$settings/atomara.ini" || { echo "Colors/Background not written"; exit 1; }
+
+# Move the selection from hydrogen to helium with the keyboard, then end the program as
+# a desktop session does; it saves its settings on the way out.
+press_in "Atomara v1.7" Right
+sleep 0.5
+kill -TERM "$pid"
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then echo "atomara did not close"; exit 1; fi
+wait "$pid" || { echo "atomara exited with an error"; exit 1; }
+
+ini=$settings/atomara.ini
+expect_key() { # section key value-pattern
+  awk -v s="[$1]" -v k="$2" -v v="$3" '
+    { sub(/\r$/, "") }
+    /^\[/ { in_s = ($0 == s); next }
+    in_s && index($0, k "=") == 1 { if (substr($0, length(k) + 2) ~ ("^" v "$")) found = 1 }
+    END { exit !found }' "$ini" || { echo "[$1] $2 is not $3"; cat "$ini"; exit 1; }
+}
+expect_key "Main Window" Maximized 0
+expect_key "Main Window" Width '[0-9]+'
+expect_key "Graph Window" Property 0
+expect_key "Settings" "Selected Element" 2
+expect_key "Settings" Temperature '298[.,]15'
+expect_key "Settings" SaveINI 1
+expect_key "Settings" "Naming Scheme" 1
+expect_key "Settings" Background '.*/atomback[.]bmp'
+expect_key "Temperature Window" Tab 0
+expect_key "Element Info Window" Visible 0
+expect_key "Colors" Metals 255
+expect_key "Colors" Gases 65535
+expect_key "Color Window" Left '-?[0-9]+'
 echo "atomara end to end: 1 passed, 0 failed"

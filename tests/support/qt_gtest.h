@@ -12,3 +12,14 @@ inline void PrintTo(const QStringList& list, std::ostream* out)
         *out << " \"" << text.toStdString() << '"';
     *out << " }";
 }
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+inline void PrintTo(const QRect& r, std::ostream* out)
+{
+    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* out) { *out << "QSize(" << s.width() << " x " << s.height() << ")"; }
+inline void PrintTo(const QPoint& p, std::ostream* out) { *out << "QPoint(" << p.x() << ", " << p.y() << ")"; }
