@@ -143,7 +143,8 @@ void TfrmAtomara::FormKeyDown(int key)
 // Sees every key before any control does. Returns true for a key it consumes.
 bool TfrmAtomara::AppMessage(QObject* receiver, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !receiver->isWidgetType())
+    // Keys in an open menu belong to the menu.
+    if (event->type() != QEvent::KeyPress || !receiver->isWidgetType() || QApplication::activePopupWidget())
         return false;
     // A key travels from the focused control up to its window; act on its first stop only.
     QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();

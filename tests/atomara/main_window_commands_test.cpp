@@ -7,6 +7,7 @@
 #include "platform/gui/paint_box.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
@@ -200,4 +201,16 @@ TEST_F(MainWindowCommandsTest, AltKeysSwitchThePagesOfTheTemperatureWindow)
     Key(Qt::Key_F, Qt::AltModifier);
     EXPECT_EQ(windows->frmSetTemperature->ActivePage(), TfrmSetTemperature::tabFarenheit);
     windows->frmSetTemperature->hide();
+}
+
+TEST_F(MainWindowCommandsTest, KeysInAnOpenMenuStayInTheMenu)
+{
+    Start();
+    QMenu menu;
+    menu.addAction(QStringLiteral("Item"));
+    menu.popup(QPoint(10, 10));
+    ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+    QTest::keyClick(&menu, Qt::Key_Return);
+    EXPECT_FALSE(windows->frmElementInfo->isVisible());
+    EXPECT_EQ(Main().SelectedElement, 1);
 }
