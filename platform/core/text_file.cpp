@@ -13,9 +13,15 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the whole file; the size is only a hint, so a file that grows or
+    // shrinks meanwhile is still read to its end.
+    const auto size = std::filesystem::file_size(path, error);
+    std::string bytes(error ? 0 : static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
+    bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return bytes;
 }
 
