@@ -145,10 +145,12 @@ void MainMenu::CreateWorkingArea()
         auto* unit = new QComboBox(big);
         unit->setEditable(true);
         unit->setInsertPolicy(QComboBox::NoInsert);
+        unit->setCompleter(nullptr); // completing "m" to "mm²" would change what was typed
         unit->setGeometry(TwipsRect(inputAt[i].x(), inputAt[i].y(), 1215, 315));
         auto* out = new QComboBox(big);
         out->setEditable(true);
         out->setInsertPolicy(QComboBox::NoInsert);
+        out->setCompleter(nullptr);
         out->setGeometry(TwipsRect(outputAt[i].x(), outputAt[i].y(), 1215, 315));
         out->setEnabled(false);
         TypeIn_[i] = type;

@@ -239,3 +239,18 @@ TEST_F(MainMenuTest, ActivationAfterADialogGivesTheTypeBoxesTheirTexts)
     window->CalculateButton()->click();
     EXPECT_EQ(window->ValueOutLabel()->text(), ".277778");
 }
+
+TEST_F(MainMenuTest, TypedUnitsAreTakenAsTyped)
+{
+    Start();
+    Choose(1, QString::fromUtf8("Länge"), "km", "m");
+    // Typing over the selected text, as after a click into the box.
+    window->UnitIn(1)->lineEdit()->selectAll();
+    QTest::keyClicks(window->UnitIn(1)->lineEdit(), "km");
+    window->UnitOut(1)->lineEdit()->selectAll();
+    QTest::keyClicks(window->UnitOut(1)->lineEdit(), "m");
+    EXPECT_EQ(window->UnitIn(1)->currentText(), "km");
+    EXPECT_EQ(window->UnitOut(1)->currentText(), "m");
+    window->CalculateButton()->click();
+    EXPECT_EQ(window->ValueOutLabel()->text(), "1000");
+}
