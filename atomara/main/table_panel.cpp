@@ -25,16 +25,8 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        platform::Canvas canvas(painter);
-        const int w = width();
-        const int h = height();
-        canvas.SetPen(platform::ToQColor(platform::clBtnShadow));
-        canvas.MoveTo(0, h - 1);
-        canvas.LineTo(0, 0);
-        canvas.LineTo(w - 1, 0);
-        canvas.SetPen(platform::ToQColor(platform::clBtnHighlight));
-        canvas.LineTo(w - 1, h - 1);
-        canvas.LineTo(-1, h - 1);
+        platform::DrawEdge(painter, width(), height(), 0, platform::ToQColor(platform::clBtnShadow),
+                           platform::ToQColor(platform::clBtnHighlight));
     }
 };
 
@@ -56,24 +48,12 @@ void TablePanel::SetColor(platform::TColor color)
 
 void TablePanel::paintEvent(QPaintEvent*)
 {
+    // A sunken border two pixels wide.
     QPainter painter(this);
-    platform::Canvas canvas(painter);
-    const int w = width();
-    const int h = height();
-    canvas.SetPen(platform::ToQColor(platform::clBtnShadow));
-    canvas.MoveTo(0, h - 1);
-    canvas.LineTo(0, 0);
-    canvas.LineTo(w - 1, 0);
-    canvas.SetPen(platform::ToQColor(platform::clBtnHighlight));
-    canvas.LineTo(w - 1, h - 1);
-    canvas.LineTo(-1, h - 1);
-    canvas.SetPen(platform::ToQColor(platform::clBlack));
-    canvas.MoveTo(1, h - 2);
-    canvas.LineTo(1, 1);
-    canvas.LineTo(w - 2, 1);
-    canvas.SetPen(platform::ToQColor(platform::clSilver));
-    canvas.LineTo(w - 2, h - 2);
-    canvas.LineTo(0, h - 2);
+    platform::DrawEdge(painter, width(), height(), 0, platform::ToQColor(platform::clBtnShadow),
+                       platform::ToQColor(platform::clBtnHighlight));
+    platform::DrawEdge(painter, width(), height(), 1, platform::ToQColor(platform::clBlack),
+                       platform::ToQColor(platform::clSilver));
 }
 
 void TablePanel::resizeEvent(QResizeEvent*)

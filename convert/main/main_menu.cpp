@@ -223,12 +223,7 @@ void MainMenu::CreateToolBar()
         button->setFocusPolicy(Qt::NoFocus);
         Command1_[static_cast<std::size_t>(i)] = button;
     }
-    connect(Command1_[0], &QToolButton::clicked, this, platform::Guarded([this] {
-                SaveInputs();
-                OpenTemperatureConverter(*this);
-                ExplainButton_->setEnabled(false);
-                AfterDialog();
-            }));
+    connect(Command1_[0], &QToolButton::clicked, this, platform::Guarded([this] { StartTemperatureConverter(); }));
     connect(Command1_[1], &QToolButton::clicked, this, platform::Guarded([this] {
                 SaveInputs();
                 ShowHelp(0);
@@ -270,30 +265,22 @@ void MainMenu::CreateMenus()
 
     Optionen_ = menuBar()->addMenu(QString());
     TempConvert_ = Optionen_->addAction(QString());
-    connect(TempConvert_, &QAction::triggered, this, platform::Guarded([this] {
-                SaveInputs();
-                OpenTemperatureConverter(*this);
-                ExplainButton_->setEnabled(false);
-                AfterDialog();
-            }));
+    connect(TempConvert_, &QAction::triggered, this, platform::Guarded([this] { StartTemperatureConverter(); }));
+    // Commands that may change data files ask for the password first.
+    const auto guardedByPassword = [this](void (*open)(MainMenu&)) {
+        return platform::Guarded([this, open] {
+            CheckIfPassword(*this);
+            if (!AccessGranted)
+                return;
+            SaveInputs();
+            open(*this);
+            AfterDialog();
+        });
+    };
     CustomNamesEdit_ = Optionen_->addAction(QString());
-    connect(CustomNamesEdit_, &QAction::triggered, this, platform::Guarded([this] {
-                CheckIfPassword(*this);
-                if (!AccessGranted)
-                    return;
-                SaveInputs();
-                OpenCustomFileDialog(*this);
-                AfterDialog();
-            }));
+    connect(CustomNamesEdit_, &QAction::triggered, this, guardedByPassword(&OpenCustomFileDialog));
     Passwort_ = Optionen_->addAction(QString());
-    connect(Passwort_, &QAction::triggered, this, platform::Guarded([this] {
-                CheckIfPassword(*this);
-                if (!AccessGranted)
-                    return;
-                SaveInputs();
-                OpenPasswordDefinition(*this);
-                AfterDialog();
-            }));
+    connect(Passwort_, &QAction::triggered, this, guardedByPassword(&OpenPasswordDefinition));
     Sprache_ = Optionen_->addMenu(QString());
     // Menu order English, German, French; the language codes are 1, 0, 2.
     for (const int code : {1, 0, 2}) {
@@ -351,6 +338,14 @@ void MainMenu::OpenDatabase(const std::string& category, const std::string& data
     if (!dataFile.empty() || category == "USER")
         CurrentDataFile = dataFile;
     OpenUnitDatabaseEditor(*this);
+    AfterDialog();
+}
+
+void MainMenu::StartTemperatureConverter()
+{
+    SaveInputs();
+    OpenTemperatureConverter(*this);
+    ExplainButton_->setEnabled(false);
     AfterDialog();
 }
 

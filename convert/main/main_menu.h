@@ -96,6 +96,7 @@ private:
     void CreateMenus();
     void ShowMessage(const MessageText& message, bool information = false);
     void OpenDatabase(const std::string& category, const std::string& dataFile);
+    void StartTemperatureConverter();
     void AfterDialog();
     void SetExplain(const QComboBox* box, int j);
     void DeselectUnitBoxesExcept(const QComboBox* keep);

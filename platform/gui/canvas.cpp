@@ -57,6 +57,18 @@ void StrokeLine(QPainter& painter, QPoint from, QPoint to, const QColor& color, 
     }
 }
 
+void DrawEdge(QPainter& painter, int w, int h, int e, const QColor& topLeft, const QColor& bottomRight)
+{
+    Canvas canvas(painter);
+    canvas.SetPen(topLeft);
+    canvas.MoveTo(e, h - 1 - e);
+    canvas.LineTo(e, e);
+    canvas.LineTo(w - 1 - e, e);
+    canvas.SetPen(bottomRight);
+    canvas.LineTo(w - 1 - e, h - 1 - e);
+    canvas.LineTo(e - 1, h - 1 - e);
+}
+
 void DrawSunkenFrame(QPainter& painter, int w, int h)
 {
     Canvas canvas(painter);

@@ -42,6 +42,11 @@ private:
     const PenPattern* pattern_ = &SolidPen();
 };
 
+// A one-pixel frame at `inset` from the edges of a width × height area: left and top
+// in the first colour, right and bottom in the second, which also takes the corners
+// at the top right and bottom left.
+void DrawEdge(QPainter& painter, int width, int height, int inset, const QColor& topLeft, const QColor& bottomRight);
+
 // The sunken three-line frame around an area of width w and height h.
 void DrawSunkenFrame(QPainter& painter, int width, int height);
 
