@@ -5,7 +5,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=$here/build
 
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2
-          xvfb xauth x11-utils xdotool fonts-dejavu-core python3 units)
+          xvfb xauth x11-utils xdotool fonts-dejavu-core python3 units locales)
 
 install_missing_packages() {
   local missing=()
@@ -20,7 +20,7 @@ install_missing_packages() {
     sudo=(sudo)
   fi
   "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 build_all() {

@@ -26,6 +26,12 @@ constexpr platform::TColor LegendColor(const LegendColors& colors, Legend legend
     return colors[static_cast<std::size_t>(legend)];
 }
 
+// "Colors"/"Background": "Gray" when the table shows silver, else "Default".
+inline const char* TableBackgroundSetting(platform::TColor tableColor)
+{
+    return platform::ColorToRGB(tableColor) == platform::clSilver ? "Gray" : "Default";
+}
+
 // Each colour from "Colors"/<caption>, defaulting to the current colour as RGB.
 LegendColors LoadColors(const platform::IniFile& ini, const LegendColors& current);
 

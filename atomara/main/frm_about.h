@@ -10,8 +10,7 @@ class TfrmAtomara;
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Placed with its centre on the centre of `mainWindow` as it stands now; a null
-    // main window leaves the placement to the caller.
+    // Placed with its centre on the centre of `mainWindow` as it stands now.
     explicit TfrmAbout(const TfrmAtomara* mainWindow);
 
     void CenterOnScreen();

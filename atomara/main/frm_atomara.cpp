@@ -147,7 +147,7 @@ void TfrmAtomara::FormShow()
 
 void TfrmAtomara::ShowFirstRunNotice()
 {
-    TfrmAbout notice(nullptr);
+    TfrmAbout notice(this);
     notice.CenterOnScreen();
     notice.setWindowTitle(QStringLiteral("Please Read Carefully"));
     platform::CurrentDialogs().ShowModal(notice);
@@ -171,8 +171,7 @@ void TfrmAtomara::CheckTableColors(TfrmOptions& startupOptions)
             startupOptions.move(screen->availableGeometry().center() - startupOptions.rect().center());
         platform::CurrentDialogs().ShowModal(startupOptions);
     }
-    ini.WriteString("Colors", "Background",
-                    platform::ColorToRGB(tableColor_) == platform::clSilver ? "Gray" : "Default");
+    ini.WriteString("Colors", "Background", TableBackgroundSetting(tableColor_));
 }
 
 } // namespace atomara

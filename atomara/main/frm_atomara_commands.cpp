@@ -225,12 +225,14 @@ void TfrmAtomara::MenuTrendsClick(int item)
 {
     if (item == checkedTrend_)
         return;
-    checkedTrend_ = item;
-    TrendAction(item)->setChecked(true);
+    // A value that does not convert raises before anything changes; the menu goes back.
+    TrendAction(checkedTrend_)->setChecked(true);
     const TileDepths depths =
         item == 0 ? FlatDepths()
                   : TrendDepths(elementData_, kTrendProperties[static_cast<std::size_t>(item - 1)].numericField,
                                 ElementTile(1)->MaxDepth(), platform::DecimalSeparator());
+    checkedTrend_ = item;
+    TrendAction(item)->setChecked(true);
     for (int n = 1; n <= kElementCount; ++n)
         ElementTile(n)->SetDepth(depths[static_cast<std::size_t>(n)]);
     PeriodicTableResize();

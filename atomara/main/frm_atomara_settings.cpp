@@ -137,7 +137,7 @@ void TfrmAtomara::SaveSettings()
 
     for (std::size_t i = 0; i < kLegendCount; ++i)
         ini.WriteInteger("Colors", kLegendCaptions[i], AsRgb(legendColors_[i]));
-    ini.WriteString("Colors", "Background", platform::ColorToRGB(tableColor_) == platform::clSilver ? "Gray" : "Default");
+    ini.WriteString("Colors", "Background", TableBackgroundSetting(tableColor_));
     WritePosition(ini, "Color Window", tools_.options);
 
     ini.WriteBool("Settings", "TrendsOnTop", Action(Command::TrendsOnTop)->isChecked());

@@ -27,8 +27,15 @@ std::error_code WriteAll(int fd, std::string_view contents)
 
 } // namespace
 
-std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents)
+std::error_code ReplaceFileAtomically(const std::filesystem::path& link, std::string_view contents)
 {
+    // A settings file kept as a link elsewhere stays a link: its target is replaced.
+    std::error_code error;
+    std::error_code notALink; // a missing file is no link either
+    const bool isLink = std::filesystem::is_symlink(link, notALink);
+    const std::filesystem::path path = isLink ? std::filesystem::weakly_canonical(link, error) : link;
+    if (error)
+        return error;
     std::string temporary = path.string() + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
@@ -37,7 +44,6 @@ std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::st
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     struct stat existing {};
     const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
-    std::error_code error;
     if (::fchmod(fd, mode) != 0)
         error = LastError();
     if (!error)

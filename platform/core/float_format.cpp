@@ -2,8 +2,8 @@
 
 #include "platform/core/decimal_separator.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,9 +25,10 @@ DecimalDigits ExactDigits(double magnitude)
         result.exponent = 1;
         return result;
     }
+    // to_chars, unlike printf, ignores the C locale, whose decimal point may be ",".
     char buffer[128];
-    std::snprintf(buffer, sizeof buffer, "%.60e", magnitude);
-    const std::string text = buffer;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 60).ptr;
+    const std::string text(buffer, end);
     const auto e = text.find('e');
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] != '.')
@@ -117,6 +118,8 @@ std::string GeneralFrom(DecimalDigits number, bool negative, int precision, char
 
 std::string FormatGeneral(double value, int precision, char decimalSeparator)
 {
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
     DecimalDigits number = ExactDigits(std::fabs(value));
     RoundToSignificant(number, precision);
     return GeneralFrom(number, value < 0 && !IsZero(number), precision, decimalSeparator);
@@ -125,7 +128,7 @@ std::string FormatGeneral(double value, int precision, char decimalSeparator)
 std::string FormatFixed(double value, int precision, int digits, char decimalSeparator)
 {
     if (!std::isfinite(value))
-        return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+        return FormatGeneral(value, precision, decimalSeparator);
     DecimalDigits number = ExactDigits(std::fabs(value));
     if (number.exponent > precision)
         return FormatGeneral(value, precision, decimalSeparator);

@@ -122,6 +122,8 @@ std::error_code WritePrivateProfileString(const std::filesystem::path& file, std
     std::vector<std::string> lines;
     if (const auto bytes = ReadFileBytes(file))
         lines = SplitLines(*bytes);
+    else if (std::error_code missing; std::filesystem::exists(file, missing))
+        return std::make_error_code(std::errc::io_error); // replacing it would lose every other key
 
     const std::string entry = std::string(key) + "=" + std::string(value);
     if (const auto span = FindSection(lines, section)) {

@@ -2,6 +2,7 @@
 
 #include "platform/gui/scaling.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -18,6 +19,17 @@ FlexGrid::FlexGrid(int rows, int cols, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The keyboard moves the active cell, or with Shift the selection's other end.
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        if (row < 0 || col < 0)
+            return;
+        rowSel_ = row;
+        colSel_ = col;
+        if (!(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier)) {
+            row_ = row;
+            col_ = col;
+        }
+    });
 }
 
 void FlexGrid::SetRows(int rows)
@@ -77,13 +89,25 @@ void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment)
             cell->setTextAlignment(alignment);
 }
 
+void FlexGrid::selectAll()
+{
+    QTableWidget::selectAll();
+    row_ = col_ = 0;
+    rowSel_ = rowCount() - 1;
+    colSel_ = columnCount() - 1;
+}
+
 void FlexGrid::mousePressEvent(QMouseEvent* event)
 {
     QTableWidget::mousePressEvent(event);
     const QModelIndex at = indexAt(event->position().toPoint());
-    if (at.isValid()) {
-        row_ = rowSel_ = at.row();
-        col_ = colSel_ = at.column();
+    if (!at.isValid())
+        return;
+    rowSel_ = at.row();
+    colSel_ = at.column();
+    if (!(event->modifiers() & Qt::ShiftModifier)) { // Shift+click extends from the active cell
+        row_ = at.row();
+        col_ = at.column();
     }
 }
 

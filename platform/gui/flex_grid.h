@@ -32,6 +32,8 @@ public:
     void SetColWidthTwips(int col, int twips);
     void SetColAlignment(int col, Qt::Alignment alignment);
 
+    void selectAll() override;
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 // The main window's table layout at the designed size and when narrow or minimized.
 #include "atomara/controls/element_tile.h"
 #include "atomara/main/frm_atomara.h"
+#include "platform/core/decimal_separator.h"
 #include "platform/gui/paint_box.h"
 #include "platform/gui/scaling.h"
 #include "platform/gui/scripted_dialogs.h"
@@ -40,6 +41,7 @@ protected:
 
     testsupport::TempFolder programFolder;
     testsupport::TempFolder settingsFolder;
+    platform::ScopedDecimalSeparator separator{'.'};
     platform::ScriptedDialogs dialogs;
     platform::ScopedDialogs installed{dialogs};
     std::unique_ptr<TfrmAtomara> window;

@@ -4,6 +4,7 @@
 #include "atomara/main/startup.h"
 #include "atomara/tools/frm_options.h"
 #include "platform/core/colors.h"
+#include "platform/core/decimal_separator.h"
 #include "platform/core/ini_file.h"
 #include "platform/gui/application.h"
 #include "platform/gui/scripted_dialogs.h"
@@ -48,6 +49,7 @@ protected:
 
     testsupport::TempFolder programFolder;
     testsupport::TempFolder settingsFolder;
+    platform::ScopedDecimalSeparator separator{'.'};
     ScriptedDialogs dialogs;
     platform::ScopedDialogs installed{dialogs};
 };

@@ -4,12 +4,22 @@
 set -euo pipefail
 program=$1
 settings=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$settings"' EXIT
+pid=""
+xvfb=""
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  rm -rf "$settings"
+}
+trap cleanup EXIT
 
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of its own: Xvfb picks a free number and reports it.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$settings/display" >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$settings/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$settings/display")
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" "$settings" &
@@ -31,13 +41,15 @@ press_in() {
 
 press_in "Please Read Carefully" Return
 # A desktop without silver button faces gets the colour warning and the options.
-if grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null; then :; else
-  sleep 1
+for _ in $(seq 100); do
+  grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null && break
   if xdotool search --onlyvisible --name "^Colors - Atomara\$" >/dev/null 2>&1; then
     press_in "Colors - Atomara" Return
     press_in "Options" Escape
+    break
   fi
-fi
+  sleep 0.1
+done
 for _ in $(seq 50); do grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null && break; sleep 0.1; done
 xdotool search --name "^Atomara v1.7\$" >/dev/null || { echo "main window not shown"; exit 1; }
 

@@ -1,6 +1,9 @@
 #include "platform/core/float_format.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 using namespace platform;
 
@@ -47,4 +50,28 @@ TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbour)
     const Case cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {298.15, 298}};
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.expected) << c.value;
+}
+
+TEST(FormatFixed, IgnoresTheCLocale)
+{
+    // The GUI library switches the C locale to the user's, whose decimal point may be ",".
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    bool switched = false;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"})
+        if (std::setlocale(LC_NUMERIC, name)) {
+            switched = true;
+            break;
+        }
+    if (!switched)
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    EXPECT_EQ(FormatFixed(298.15, 8, 2, '.'), "298.15");
+    EXPECT_EQ(FormatGeneral(1.5e-7, 15, '.'), "1.5E-7");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(FormatGeneral, NonFiniteValues)
+{
+    EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::infinity(), 15, '.'), "INF");
+    EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 8, 2, '.'), "-INF");
 }

@@ -76,3 +76,19 @@ TEST_F(IniFileTest, FailedWriteRaisesAndKeepsTheFile)
     }
     EXPECT_EQ(folder.Read("atomara.ini"), "[About]\r\nRead=1\r\n");
 }
+
+TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced)
+{
+    std::filesystem::create_directory(file); // exists, but reads fail
+    EXPECT_TRUE(WritePrivateProfileString(file, "About", "Read", "1"));
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+TEST_F(IniFileTest, ALinkedFileStaysALink)
+{
+    const auto target = folder.Write("elsewhere.ini", "[About]\r\nRead=0\r\n");
+    std::filesystem::create_symlink(target, file);
+    IniFile(file).WriteBool("About", "Read", true);
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_EQ(folder.Read("elsewhere.ini"), "[About]\r\nRead=1\r\n");
+}
