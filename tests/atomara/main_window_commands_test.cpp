@@ -214,3 +214,17 @@ TEST_F(MainWindowCommandsTest, KeysInAnOpenMenuStayInTheMenu)
     EXPECT_FALSE(windows->frmElementInfo->isVisible());
     EXPECT_EQ(Main().SelectedElement, 1);
 }
+
+TEST_F(MainWindowCommandsTest, InformationWindowFollowsMinimizing)
+{
+    Start();
+    Main().Action(Command::ElementInfoMenu)->trigger();
+    ASSERT_TRUE(windows->frmElementInfo->isVisible());
+    Main().showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(windows->frmElementInfo->isVisible());
+    EXPECT_TRUE(Main().Action(Command::ElementInfoMenu)->isChecked());
+    Main().showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(windows->frmElementInfo->isVisible());
+}
