@@ -116,23 +116,21 @@ void MainMenu::CalculateClick()
         if (input.empty())
             continue;
         const std::string category = TypeText(j);
-        const std::string output = UnitText(UnitOut(j));
-        std::string stem = StemForCategory(category);
-        if (!ReadUnitFile(Table(), stem, workFolder_)) {
-            ShowMessage(category.empty() ? UnknownUnitMessage(CurrentLanguage, input, category)
-                                         : UnreadableUnitFileMessage(CurrentLanguage, stem + ".VAL"));
+        const RowResolution row = ResolveRow(Table(), workFolder_, category, input, UnitText(UnitOut(j)));
+        switch (row.problem) {
+        case RowResolution::Problem::None:
+            rows[static_cast<std::size_t>(j - 1)] = {true, row.factor};
+            continue;
+        case RowResolution::Problem::UnreadableFile:
+            ShowMessage(UnreadableUnitFileMessage(CurrentLanguage, row.fileName));
             return;
-        }
-        if (output.empty()) {
+        case RowResolution::Problem::MissingOutputUnit:
             ShowMessage(MissingOutputUnitMessage(CurrentLanguage, j));
             return;
-        }
-        const auto factor = LookUpFactor(Table(), input, output);
-        if (!factor) {
-            ShowMessage(UnknownUnitMessage(CurrentLanguage, FindUnit(Table(), input) ? output : input, category));
+        case RowResolution::Problem::UnknownUnit:
+            ShowMessage(UnknownUnitMessage(CurrentLanguage, row.unknownUnit, category));
             return;
         }
-        rows[static_cast<std::size_t>(j - 1)] = {true, factor};
     }
     const double value = TextToNumber(CommaToPoint(platform::ToAnsi(ValueInBox_->text())));
     const auto result = ConvertValue(value, rows);
@@ -204,15 +202,7 @@ void MainMenu::ExplainClick()
 {
     CurrentCategory = explainCategory_;
     CurrentDataFile = StemForCategory(explainCategory_);
-    ReadUnitFile(Table(), CurrentDataFile, workFolder_);
-    std::string text = "Explanation not found";
-    for (int i = 1; i <= Table().UnitCount; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        if (Table().UnitNames[index] == explainUnit_ && !Table().LongNames[index].empty()) {
-            text = explainUnit_ + " stands for " + Table().LongNames[index];
-            break;
-        }
-    }
+    const std::string text = ExplainText(Table(), workFolder_, explainCategory_, explainUnit_);
     platform::CurrentDialogs().MessageBox(this, QStringLiteral("Message"), platform::FromAnsi(text),
                                           platform::MessageIcon::Information, platform::MessageButtons::Ok);
     ExplainButton_->setEnabled(false);

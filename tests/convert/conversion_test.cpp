@@ -2,6 +2,7 @@
 #include "convert/core/conversion.h"
 #include "convert/core/number_text.h"
 #include "platform/core/ansi_text.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -52,4 +53,37 @@ TEST(ConvertValue, KilometresPerHourFromTheStandardFiles)
 
     const auto missing = ConvertValue(1, {factor("Length", "km", "parsec"), {}, {}, {}});
     EXPECT_EQ(missing, std::nullopt);
+}
+
+TEST(ResolveRow, NamesWhatKeepsARowFromConverting)
+{
+    testsupport::TempFolder folder;
+    std::filesystem::copy_file(std::filesystem::path(CONVERT_DATA_DIR) / "Length.VAL", folder.Path() / "LENGTH.VAL");
+    UnitTable table;
+    using Problem = RowResolution::Problem;
+    struct Case { const char* category; const char* input; const char* output; Problem problem; const char* detail; };
+    const Case cases[] = {
+        {"Length", "km", "m", Problem::None, ""},
+        {"L\xE4nge", "km", "m", Problem::None, ""},
+        {"Length", "kmh", "m", Problem::UnknownUnit, "kmh"},
+        {"Length", "km", "parsec", Problem::UnknownUnit, "parsec"},
+        {"Length", "km", "", Problem::MissingOutputUnit, ""},
+        {"Time", "h", "s", Problem::UnreadableFile, "Time.VAL"},
+        {"", "km", "m", Problem::UnknownUnit, "km"},
+    };
+    for (const auto& c : cases) {
+        const RowResolution row = ResolveRow(table, folder.Path(), c.category, c.input, c.output);
+        EXPECT_EQ(row.problem, c.problem) << c.category << " " << c.input << " " << c.output;
+        if (c.problem == Problem::None) {
+            EXPECT_DOUBLE_EQ(row.factor, 1000);
+        }
+        if (c.problem == Problem::UnknownUnit) {
+            EXPECT_EQ(row.unknownUnit, c.detail);
+        }
+        if (c.problem == Problem::UnreadableFile) {
+            EXPECT_EQ(row.fileName, c.detail);
+        }
+    }
+    EXPECT_EQ(ExplainText(table, folder.Path(), "Length", "km"), "km stands for kilometre");
+    EXPECT_EQ(ExplainText(table, folder.Path(), "Length", "furlongs"), "Explanation not found");
 }
