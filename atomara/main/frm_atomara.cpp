@@ -73,11 +73,7 @@ void TfrmAtomara::FormCreate()
     setWindowTitle(QString::fromLatin1(kMainCaption));
     settingsFolder_ = SettingsFolderFromArgument(location_.settingsArgument, location_.programFolder.string(), '/');
     legendColors_ = LoadColors(platform::IniFile(SettingsFile()), legendColors_);
-    for (std::size_t i = 0; i < kLegendCount; ++i) {
-        QPalette palette = legendLabels_[i]->palette();
-        palette.setColor(QPalette::WindowText, platform::ToQColor(legendColors_[i]));
-        legendLabels_[i]->setPalette(palette);
-    }
+    ColorLegendLabels();
     helpFile_ = QString::fromStdString((location_.programFolder / kHelpFileName).string());
     savedHintColor_ = QToolTip::palette().color(QPalette::ToolTipBase);
 

@@ -161,6 +161,7 @@ private:
     void CreateLegend();
     void LayoutClientArea();
     void LayoutLegend();
+    void ColorLegendLabels();
 
     void CreateMenus();
     void CreatePopupMenu();

@@ -127,9 +127,15 @@ void TfrmAtomara::CreateLegend()
     for (std::size_t i = 0; i < kLegendCount; ++i) {
         auto* label = new QLabel(QString::fromLatin1(kLegendCaptions[i]), panLegend_);
         label->setObjectName(QStringLiteral("lbl%1").arg(kLegendCaptions[i]));
-        SetTextColor(label, legendColors_[i]);
         legendLabels_[i] = label;
     }
+    ColorLegendLabels();
+}
+
+void TfrmAtomara::ColorLegendLabels()
+{
+    for (std::size_t i = 0; i < kLegendCount; ++i)
+        SetTextColor(legendLabels_[i], legendColors_[i]);
 }
 
 void TfrmAtomara::LayoutLegend()
