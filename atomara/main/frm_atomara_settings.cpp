@@ -25,7 +25,7 @@ namespace {
 
 std::int64_t AsRgb(platform::TColor color) { return platform::ColorToRGB(color); }
 
-void WriteBounds(platform::IniFile& ini, const char* section, const QWidget& window, bool topFirst)
+void WriteBounds(platform::IniWriter& ini, const char* section, const QWidget& window, bool topFirst)
 {
     if (topFirst) {
         ini.WriteInteger(section, "Top", window.y());
@@ -38,7 +38,7 @@ void WriteBounds(platform::IniFile& ini, const char* section, const QWidget& win
     ini.WriteInteger(section, "Height", window.height());
 }
 
-void WritePosition(platform::IniFile& ini, const char* section, const QWidget* window)
+void WritePosition(platform::IniWriter& ini, const char* section, const QWidget* window)
 {
     ini.WriteInteger(section, "Left", window ? window->x() : 5);
     ini.WriteInteger(section, "Top", window ? window->y() : 5);
@@ -92,9 +92,10 @@ void TfrmAtomara::LoadSettings()
     ApplyNamingScheme(false);
 }
 
+// All keys go to the file in one replacement, so that a failure keeps the old file whole.
 void TfrmAtomara::SaveSettings()
 {
-    platform::IniFile ini(SettingsFile());
+    platform::IniUpdate ini(SettingsFile());
     const char separator = platform::DecimalSeparator();
 
     ini.WriteBool("Main Window", "Maximized", isMaximized());
@@ -144,6 +145,7 @@ void TfrmAtomara::SaveSettings()
     ini.WriteBool("Settings", "ElementOnTop", Action(Command::ElementOnTop)->isChecked());
     ini.WriteString("Settings", "Background", wallpaperPath_.string());
     ini.WriteInteger("Settings", "Naming Scheme", static_cast<int>(namingScheme_));
+    ini.Commit();
 }
 
 void TfrmAtomara::closeEvent(QCloseEvent* event)

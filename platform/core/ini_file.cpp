@@ -116,15 +116,21 @@ std::string GetPrivateProfileString(const std::filesystem::path& file, std::stri
     return Lookup(file, section, key).value_or(std::string(fallback));
 }
 
-std::error_code WritePrivateProfileString(const std::filesystem::path& file, std::string_view section,
-                                          std::string_view key, std::string_view value)
-{
-    std::vector<std::string> lines;
-    if (const auto bytes = ReadFileBytes(file))
-        lines = SplitLines(*bytes);
-    else if (std::error_code missing; std::filesystem::exists(file, missing))
-        return std::make_error_code(std::errc::io_error); // replacing it would lose every other key
+namespace {
 
+// The file's lines, empty for a missing file; nullopt for a file that exists but
+// cannot be read, which must not be replaced by one holding only the new keys.
+std::optional<std::vector<std::string>> LinesForUpdate(const std::filesystem::path& file)
+{
+    if (const auto bytes = ReadFileBytes(file))
+        return SplitLines(*bytes);
+    if (std::error_code missing; std::filesystem::exists(file, missing))
+        return std::nullopt;
+    return std::vector<std::string>{};
+}
+
+void SetValue(std::vector<std::string>& lines, std::string_view section, std::string_view key, std::string_view value)
+{
     const std::string entry = std::string(key) + "=" + std::string(value);
     if (const auto span = FindSection(lines, section)) {
         if (const auto line = FindKey(lines, *span, key))
@@ -137,11 +143,56 @@ std::error_code WritePrivateProfileString(const std::filesystem::path& file, std
         lines.push_back("[" + std::string(section) + "]");
         lines.push_back(entry);
     }
+}
 
+std::error_code ReplaceWithLines(const std::filesystem::path& file, const std::vector<std::string>& lines)
+{
     std::string contents;
     for (const auto& line : lines)
         contents += line + "\r\n";
     return ReplaceFileAtomically(file, contents);
+}
+
+} // namespace
+
+std::error_code WritePrivateProfileString(const std::filesystem::path& file, std::string_view section,
+                                          std::string_view key, std::string_view value)
+{
+    auto lines = LinesForUpdate(file);
+    if (!lines)
+        return std::make_error_code(std::errc::io_error);
+    SetValue(*lines, section, key, value);
+    return ReplaceWithLines(file, *lines);
+}
+
+void IniWriter::WriteInteger(std::string_view section, std::string_view key, std::int64_t value)
+{
+    WriteString(section, key, std::to_string(value));
+}
+
+void IniWriter::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? "1" : "0");
+}
+
+IniUpdate::IniUpdate(std::filesystem::path file)
+    : file_(std::move(file))
+{
+    auto lines = LinesForUpdate(file_);
+    if (!lines)
+        throw EIniFileException(file_.string());
+    lines_ = std::move(*lines);
+}
+
+void IniUpdate::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    SetValue(lines_, section, key, value);
+}
+
+void IniUpdate::Commit()
+{
+    if (ReplaceWithLines(file_, lines_))
+        throw EIniFileException(file_.string());
 }
 
 IniFile::IniFile(std::filesystem::path file)
@@ -174,16 +225,6 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 {
     if (WritePrivateProfileString(file_, section, key, value))
         throw EIniFileException(file_.string());
-}
-
-void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int64_t value)
-{
-    WriteString(section, key, std::to_string(value));
-}
-
-void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
-{
-    WriteString(section, key, value ? "1" : "0");
 }
 
 } // namespace platform

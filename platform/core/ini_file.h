@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace platform {
 
@@ -24,9 +25,19 @@ std::string GetPrivateProfileString(const std::filesystem::path& file, std::stri
 std::error_code WritePrivateProfileString(const std::filesystem::path& file, std::string_view section,
                                           std::string_view key, std::string_view value);
 
-// Typed access in the manner the settings code expects. Writes raise
-// EIniFileException ("Unable to write to %s") when the file cannot be written.
-class IniFile {
+// Typed writes on top of WriteString.
+class IniWriter {
+public:
+    virtual ~IniWriter() = default;
+    virtual void WriteString(std::string_view section, std::string_view key, std::string_view value) = 0;
+    void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+};
+
+// Typed access in the manner the settings code expects, each write going to the file
+// at once. Writes raise EIniFileException ("Unable to write to %s") when the file
+// cannot be written.
+class IniFile : public IniWriter {
 public:
     explicit IniFile(std::filesystem::path file);
 
@@ -39,12 +50,27 @@ public:
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
 
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
-    void WriteBool(std::string_view section, std::string_view key, bool value);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+    using IniWriter::WriteBool;
+    using IniWriter::WriteInteger;
 
 private:
     std::filesystem::path file_;
+};
+
+// Many keys written as one replacement of the file: the same contents as writing them
+// one by one, but one write, and a failure leaves the whole file as it was.
+class IniUpdate : public IniWriter {
+public:
+    // Raises EIniFileException when the file exists but cannot be read.
+    explicit IniUpdate(std::filesystem::path file);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+    // Raises EIniFileException when the file cannot be written.
+    void Commit();
+
+private:
+    std::filesystem::path file_;
+    std::vector<std::string> lines_;
 };
 
 } // namespace platform

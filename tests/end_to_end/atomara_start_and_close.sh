@@ -28,7 +28,7 @@ pid=$!
 # Waits for a window with this exact title and presses a key in it.
 press_in() {
   local title=$1 key=$2 id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$id" ] && break
     sleep 0.1
   done
@@ -41,7 +41,7 @@ press_in() {
 
 press_in "Please Read Carefully" Return
 # A desktop without silver button faces gets the colour warning and the options.
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null && break
   if xdotool search --onlyvisible --name "^Colors - Atomara\$" >/dev/null 2>&1; then
     press_in "Colors - Atomara" Return
@@ -50,7 +50,7 @@ for _ in $(seq 100); do
   fi
   sleep 0.1
 done
-for _ in $(seq 50); do grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null && break; sleep 0.1; done
+for _ in $(seq 300); do grep -q 'Background=' "$settings/atomara.ini" 2>/dev/null && break; sleep 0.1; done
 xdotool search --name "^Atomara v1.7\$" >/dev/null || { echo "main window not shown"; exit 1; }
 
 grep -qx $'Read=1\r' "$settings/atomara.ini" || { echo "About/Read not written"; cat "$settings/atomara.ini"; exit 1; }
@@ -61,7 +61,7 @@ grep -Eq $'^Background=(Gray|Default)\r$' "$settings/atomara.ini" || { echo "Col
 press_in "Atomara v1.7" Right
 sleep 0.5
 kill -TERM "$pid"
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then echo "atomara did not close"; exit 1; fi
 wait "$pid" || { echo "atomara exited with an error"; exit 1; }
 

@@ -92,3 +92,25 @@ TEST_F(IniFileTest, ALinkedFileStaysALink)
     EXPECT_TRUE(std::filesystem::is_symlink(file));
     EXPECT_EQ(folder.Read("elsewhere.ini"), "[About]\r\nRead=1\r\n");
 }
+
+TEST_F(IniFileTest, UpdateWritesTheSameFileOnceOrNotAtAll)
+{
+    folder.Write("atomara.ini", "[Colors]\r\nMetals=255\r\n");
+    folder.Write("one-by-one.ini", "[Colors]\r\nMetals=255\r\n");
+    IniUpdate update(file);
+    IniFile oneByOne(folder.Path() / "one-by-one.ini");
+    for (IniWriter* writer : std::initializer_list<IniWriter*>{&update, &oneByOne}) {
+        writer->WriteInteger("Main Window", "Top", 5);
+        writer->WriteString("Colors", "Background", "Gray");
+        writer->WriteBool("Settings", "SaveINI", true);
+    }
+    EXPECT_EQ(folder.Read("atomara.ini"), "[Colors]\r\nMetals=255\r\n"); // nothing before Commit
+    update.Commit();
+    EXPECT_EQ(folder.Read("atomara.ini"), folder.Read("one-by-one.ini"));
+
+    IniUpdate doomed(file);
+    doomed.WriteInteger("Main Window", "Top", 7);
+    std::filesystem::remove(file);
+    std::filesystem::create_directories(file / "x"); // the file can no longer be replaced
+    EXPECT_THROW(doomed.Commit(), EIniFileException);
+}
