@@ -1,5 +1,7 @@
 #include "atomara/data/settings_folder.h"
 
+#include "platform/core/text_trim.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -16,8 +18,7 @@ std::string WithSeparator(std::string folder, char pathSeparator)
 // Blanks trimmed, one leading and one trailing quote taken off, separator appended.
 std::string FolderFromText(std::string text, const std::string& executableFolder, char pathSeparator)
 {
-    const auto first = text.find_first_not_of(' ');
-    text = first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = std::string(platform::Trim(text));
     if (!text.empty() && text.front() == '"')
         text.erase(0, 1);
     if (!text.empty() && text.back() == '"')

@@ -3,14 +3,13 @@
 #include "atomara/main/app_icon.h"
 #include "atomara/main/frm_atomara.h"
 #include "atomara/main/version.h"
+#include "platform/gui/application.h"
 #include "platform/gui/guard.h"
 #include "platform/gui/help_key.h"
 #include "platform/gui/scaling.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace atomara {
 
@@ -70,10 +69,6 @@ void TfrmAbout::FormCreate(const TfrmAtomara* mainWindow)
     }
 }
 
-void TfrmAbout::CenterOnScreen()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-}
+void TfrmAbout::CenterOnScreen() { platform::CenterOnScreen(*this); }
 
 } // namespace atomara

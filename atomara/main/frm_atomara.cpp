@@ -16,7 +16,6 @@
 #include "platform/gui/application.h"
 #include "platform/gui/dialogs.h"
 #include "platform/gui/guard.h"
-#include "platform/gui/help_key.h"
 #include "platform/gui/paint_box.h"
 #include "platform/gui/scaling.h"
 #include "platform/gui/text.h"
@@ -24,7 +23,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QToolTip>
 
 namespace atomara {
@@ -163,8 +161,7 @@ void TfrmAtomara::CheckTableColors(TfrmOptions& startupOptions)
             QStringLiteral("Because you are not using the standard 3D color, you should adjust the color setup to "
                            "make sure that all application text will appear readable)"),
             platform::MessageIcon::Warning, platform::MessageButtons::Ok);
-        if (const QScreen* screen = this->screen())
-            startupOptions.move(screen->availableGeometry().center() - startupOptions.rect().center());
+        platform::CenterOnScreen(startupOptions);
         platform::CurrentDialogs().ShowModal(startupOptions);
     }
     ini.WriteString("Colors", "Background", TableBackgroundSetting(tableColor_));

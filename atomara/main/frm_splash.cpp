@@ -2,11 +2,10 @@
 
 #include "atomara/main/app_icon.h"
 #include "atomara/main/version.h"
+#include "platform/gui/application.h"
 #include "platform/gui/scaling.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 namespace atomara {
@@ -55,8 +54,7 @@ TfrmSplash::TfrmSplash(int timerIntervalMs)
     for (QLabel* label : findChildren<QLabel*>())
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::CenterOnScreen(*this);
 
     tmrSplash_->setInterval(timerIntervalMs);
     connect(tmrSplash_, &QTimer::timeout, this, [this] { tmrSplashTimer(); });

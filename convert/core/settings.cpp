@@ -3,6 +3,7 @@
 #include "platform/core/atomic_file.h"
 #include "platform/core/file_lookup.h"
 #include "platform/core/text_file.h"
+#include "platform/core/text_trim.h"
 
 #include <algorithm>
 #include <fstream>
@@ -62,11 +63,7 @@ bool WriteSettings(const SettingsRecord& record, const std::filesystem::path& fo
 
 std::string CustomFileStem(const SettingsRecord& record, std::size_t slot)
 {
-    const std::string& text = record.CustomFiles.at(slot);
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return std::string(platform::Trim(record.CustomFiles.at(slot)));
 }
 
 } // namespace convert

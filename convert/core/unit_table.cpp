@@ -6,6 +6,7 @@
 #include "platform/core/float_format.h"
 #include "platform/core/number_conversion.h"
 #include "platform/core/text_file.h"
+#include "platform/core/text_trim.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,19 +21,9 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+std::string_view TrimBlanks(std::string_view text) { return platform::Trim(text, " \t"); }
 
-void TrimRight(std::string& text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-}
+void TrimRight(std::string& text) { text.erase(platform::TrimRight(text).size()); }
 
 // Splits the file into items. Blank lines carry no item, so a file cut short after
 // a line end runs out of items instead of yielding empty ones.

@@ -5,6 +5,7 @@
 #include "convert/core/captions.h"
 #include "convert/dialogs/dialog_hooks.h"
 #include "convert/main/tool_bar_pictures.h"
+#include "platform/core/text_trim.h"
 #include "platform/gui/dialogs.h"
 #include "platform/gui/flex_grid.h"
 #include "platform/gui/guard.h"
@@ -253,10 +254,7 @@ void MainMenu::CreateMenus()
     for (std::size_t i = 0; i < customFileActions_.size(); ++i) {
         QAction* action = OtherCustom_->addAction(QString());
         connect(action, &QAction::triggered, this, platform::Guarded([this, action] {
-                    std::string stem = platform::ToAnsi(action->text());
-                    while (!stem.empty() && stem.back() == ' ')
-                        stem.pop_back();
-                    OpenDatabase("USER", stem);
+                    OpenDatabase("USER", std::string(platform::TrimRight(platform::ToAnsi(action->text()))));
                 }));
         customFileActions_[i] = action;
     }

@@ -4,6 +4,7 @@
 #include "platform/core/errors.h"
 #include "platform/core/number_conversion.h"
 #include "platform/core/text_file.h"
+#include "platform/core/text_trim.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,14 +14,7 @@
 namespace platform {
 namespace {
 
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
+std::string_view Trim(std::string_view s) { return platform::Trim(s, " \t"); }
 
 bool EqualNoCase(std::string_view a, std::string_view b)
 {

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLocale>
 #include <QPalette>
+#include <QScreen>
+#include <QWidget>
 
 namespace platform {
 namespace {
@@ -53,6 +55,12 @@ void InitPlatformFromDesktop()
     const QString point = QLocale::system().decimalPoint();
     SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 0x80 ? point[0].toLatin1() : '.');
     SetSystemPalette(PaletteFromDesktop(QApplication::palette()));
+}
+
+void CenterOnScreen(QWidget& window)
+{
+    if (const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
 std::filesystem::path ExecutableFolder()

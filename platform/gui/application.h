@@ -4,6 +4,8 @@
 #include <QString>
 #include <filesystem>
 
+class QWidget;
+
 namespace platform {
 
 QString ApplicationTitle();
@@ -12,6 +14,9 @@ void SetApplicationTitle(const QString& title);
 // Takes the decimal separator and the system colours from the desktop. Call once
 // after the QApplication exists.
 void InitPlatformFromDesktop();
+
+// Moves a top-level window so that its centre lies on the centre of the screen.
+void CenterOnScreen(QWidget& window);
 
 // The folder of the running executable.
 std::filesystem::path ExecutableFolder();
