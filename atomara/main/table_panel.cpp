@@ -3,7 +3,6 @@
 #include "platform/gui/canvas.h"
 #include "platform/gui/text.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace atomara {
@@ -61,7 +60,6 @@ void TablePanel::resizeEvent(QResizeEvent*)
     client_->setGeometry(kBorder, kBorder, width() - 2 * kBorder, height() - 2 * kBorder);
 }
 
-void TablePanel::mousePressEvent(QMouseEvent* event) { emit mousePressed(event->button()); }
 
 void BorderedPanel::paintEvent(QPaintEvent*)
 {
@@ -69,8 +67,5 @@ void BorderedPanel::paintEvent(QPaintEvent*)
     painter.setPen(QColor(Qt::black));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
-
-void BorderedPanel::mousePressEvent(QMouseEvent* event) { emit mousePressed(event->button()); }
-void BorderedPanel::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
 
 } // namespace atomara

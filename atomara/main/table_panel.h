@@ -29,13 +29,9 @@ public:
     QWidget* Client() const { return client_; }
     void SetColor(platform::TColor color);
 
-signals:
-    void mousePressed(Qt::MouseButton button);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QWidget* client_;
@@ -47,14 +43,8 @@ class BorderedPanel : public QWidget {
 public:
     using QWidget::QWidget;
 
-signals:
-    void mousePressed(Qt::MouseButton button);
-    void doubleClicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 } // namespace atomara

@@ -1,6 +1,5 @@
 #include "platform/gui/paint_box.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
@@ -18,9 +17,5 @@ void PaintBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     OnPaint(painter);
 }
-
-void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event->button()); }
-void PaintBox::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
-void PaintBox::resizeEvent(QResizeEvent*) { emit resized(); }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
-// A windowless drawing area: its owner paints it through OnPaint and hears its mouse.
+// A drawing area that its owner paints through OnPaint; mouse events pass to the
+// owner's event filter.
 #include <QWidget>
 #include <functional>
 
@@ -12,16 +13,8 @@ public:
 
     std::function<void(QPainter&)> OnPaint;
 
-signals:
-    void mousePressed(Qt::MouseButton button);
-    void mouseMoved();
-    void resized();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 };
 
 } // namespace platform
